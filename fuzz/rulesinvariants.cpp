@@ -37,6 +37,7 @@ std::string at(int column, int row)
 void RulesInvariants::newBoard()
 {
     mines_.clear();
+    checked_.clear();
     placed_ = false;
     firstColumn_ = 0;
     firstRow_ = 0;
@@ -75,6 +76,8 @@ std::string RulesInvariants::check(const Game& game, const QuietView& view)
     std::string problem = checkCells(session);
     if (problem.empty())
         problem = checkPlay(session, view);
+    if (problem.empty())
+        checked_ = codes_;
     return problem;
 }
 
@@ -110,6 +113,7 @@ std::string RulesInvariants::checkCells(const GameSession& session)
 
     if (!placed_) {
         placed_ = true;
+        checked_.clear();
         mines_.assign(codes_.size(), false);
         for (int r = 1; r <= rows_; ++r) {
             for (int c = 1; c <= columns_; ++c) {
@@ -121,9 +125,14 @@ std::string RulesInvariants::checkCells(const GameSession& session)
         }
     }
 
+    // A cell that kept its code since the last check still holds; its
+    // neighbours can't have changed between mine and safe either.
+    const bool everyCell = checked_.size() != codes_.size();
     for (int r = 1; r <= rows_; ++r) {
         for (int c = 1; c <= columns_; ++c) {
             const CellCode code = codes_[index(c, r)];
+            if (!everyCell && code == checked_[index(c, r)])
+                continue;
             if (Cell::isMine(code) != mines_[index(c, r)])
                 return "code " + std::to_string(code) + at(c, r) + " changed between mine and safe";
             if (code < Cell::Opened || code > Cell::OpenedMax)

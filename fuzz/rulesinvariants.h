@@ -28,6 +28,7 @@ private:
     std::size_t index(int column, int row) const { return std::size_t((row - 1) * columns_ + column - 1); }
 
     std::vector<CellCode> codes_;
+    std::vector<CellCode> checked_; // the codes at the last check that passed
     int columns_ = 0;
     int rows_ = 0;
 

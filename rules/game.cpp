@@ -181,6 +181,11 @@ void Game::chordBlock(int x, int y, BlockMode mode)
     const int row = cellOfPixel(y);
     if (!session_.inField(column, row))
         return;
+    // Open is decided below, after the flags are counted; asked for by a
+    // caller it would uncover pressed cells unchecked (even before the mines
+    // exist), so it counts as the Release it stands for.
+    if (mode != BlockMode::Press && mode != BlockMode::Cancel)
+        mode = BlockMode::Release;
 
     Board& board = session_.board;
     std::array<CellOffset, 9> pressedCells{};
