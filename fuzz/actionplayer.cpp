@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -41,6 +42,9 @@ constexpr std::array<OddField, 16> oddFields{{
 
 constexpr std::array<Level, 7> oddLevels{Levels::Custom, Levels::None, Levels::Beginner, Levels::Intermediate,
                                          Levels::Expert, 7, -1};
+
+// What the settings store may answer for a best time.
+constexpr std::array<std::string_view, 4> bestTimeRecords{"999秒;佚名", "", "0秒;", "1e999秒;x"};
 
 constexpr int fieldKinds = 52;  // header kinds below this are sizes of the model
 constexpr int levelKinds = 6;   // then fixed levels, then odd fields
@@ -97,8 +101,11 @@ void ActionPlayer::setUpField(ByteReader& reader)
         session.mines = std::int16_t(mines);
         session.level = Levels::Custom;
         view_.layoutForField();
-    } else if (kind < fieldKinds + levelKinds) {
+    } else if (kind < fieldKinds + levelKinds - 1) {
         game_.selectLevel(Level((kind - fieldKinds) % 3 + 1));
+    } else if (kind == fieldKinds + levelKinds - 1) {
+        // Any level value; those without a fixed field change nothing.
+        game_.selectLevel(oddLevels[reader.take() % oddLevels.size()]);
     } else {
         const OddField& odd = oddFields[reader.take() % oddFields.size()];
         session.columns = std::int16_t(odd.columns);
@@ -194,9 +201,12 @@ bool ActionPlayer::step(ByteReader& reader)
         checkAfter("startNewGame", 0, 0);
         break;
     case Action::Options:
-        if (high < 8) {
+        if (high < 4) {
             tickClock(view_);
             checkAfter("clock tick", 0, 0);
+        } else if (high < 8) {
+            view_.setBestTimeRecord(std::string(bestTimeRecords[std::size_t(high - 4)]));
+            checkAfter("best time record", high - 4, 0);
         } else {
             view_.setMarksEnabled(high & 1);
             view_.setJudgeFlagsEnabled(high & 2);

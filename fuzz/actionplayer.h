@@ -38,7 +38,7 @@ constexpr int OpenCell = 10;    // then a column byte and a row byte
 constexpr int CycleFlag = 11;   // then a column byte and a row byte
 constexpr int ChordBlock = 12;  // mode in the high bits, then x and y
 constexpr int NewGame = 13;
-constexpr int Options = 14;     // high bits: tick the clock, or set the options
+constexpr int Options = 14;     // high bits: a clock tick, the best time record, or the options
 constexpr int NewField = 15;    // then a field header
 } // namespace Action
 
@@ -58,7 +58,7 @@ public:
     ActionPlayer& operator=(const ActionPlayer&) = delete;
 
     // A field header: options, then a size of the model (1..30 x 1..16 with
-    // 0 up to the capacity), a fixed level or a size beyond the model;
+    // 0 up to the capacity), a level (fixed or not) or a size beyond the model;
     // lays the field out and starts a new game.
     void setUpField(ByteReader& reader);
     // One action; false when the reader was already at its end.
