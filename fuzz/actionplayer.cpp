@@ -14,8 +14,10 @@
 
 namespace {
 
+// Pixel bytes: cells -1 to 32 at each of these offsets, then far positions.
+constexpr int pixelCells = 34;
 constexpr std::array<int, 7> offsetsInCell{0, 15, 8, 1, 14, 5, 11};
-constexpr int cellBytes = 34 * int(offsetsInCell.size());
+constexpr int cellBytes = pixelCells * int(offsetsInCell.size());
 
 constexpr std::array<int, 256 - cellBytes> farPixels{
     -17, -32, -200, -32768, -65536, -70000, INT_MIN, 65535, 65536,
@@ -47,7 +49,7 @@ constexpr std::array<Level, 7> oddLevels{Levels::Custom, Levels::None, Levels::B
 constexpr std::array<std::string_view, 4> bestTimeRecords{"999秒;佚名", "", "0秒;", "1e999秒;x"};
 
 constexpr int fieldKinds = 52;  // header kinds below this are sizes of the model
-constexpr int levelKinds = 6;   // then fixed levels, then odd fields
+constexpr int levelKinds = 6;   // then fixed levels and any level value, then odd fields
 
 void printBoard(const Game& game)
 {
@@ -67,11 +69,11 @@ int pixelOfByte(std::uint8_t byte)
 {
     if (byte >= cellBytes)
         return farPixels[byte - cellBytes];
-    const int cell = byte % 34 - 1;
-    return cell * 16 + offsetsInCell[std::size_t(byte / 34)];
+    const int cell = byte % pixelCells - 1;
+    return cell * 16 + offsetsInCell[std::size_t(byte / pixelCells)];
 }
 
-std::uint8_t byteOfCell(int cell, int offset) { return std::uint8_t(cell + 1 + 34 * offset); }
+std::uint8_t byteOfCell(int cell, int offset) { return std::uint8_t(cell + 1 + pixelCells * offset); }
 
 int cellOfByte(std::uint8_t byte)
 {
