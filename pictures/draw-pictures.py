@@ -371,12 +371,11 @@ def main():
     write_xpm('facesurprised', face_surprised())
     write_xpm('facepressed', face_pressed(smile))
 
-    # Laid out as the icon theme's folders, ready to install.
+    # Installed into the icon theme under the application's id.
+    icons = os.path.join(HERE, 'icons')
+    os.makedirs(icons, exist_ok=True)
     for size in (16, 32, 48, 64, 128, 256):
-        folder = os.path.join(HERE, 'icons', '%dx%d' % (size, size))
-        os.makedirs(folder, exist_ok=True)
-        write_png(os.path.join(folder, 'tolvy-mines.png'), smile, size)
-
+        write_png(os.path.join(icons, '%d.png' % size), smile, size)
 
 if __name__ == '__main__':
     main()
