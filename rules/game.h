@@ -8,6 +8,7 @@
 #include "gameview.h"
 #include "randomsequence.h"
 
+#include <array>
 #include <string>
 
 class Game {
@@ -45,6 +46,26 @@ private:
     GameSession session_;
     RandomSequence random_;
 };
+
+struct CellOffset {
+    int column;
+    int row;
+};
+
+// The eight neighbours in the order every walk visits them: west first,
+// then clockwise, south-west last.
+inline constexpr std::array<CellOffset, 8> neighbourRing{{
+    {-1, 0}, {-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1},
+}};
+
+// The 3 x 3 block of a chord: the centre, then the ring.
+inline constexpr std::array<CellOffset, 9> chordBlockOrder{{
+    {0, 0}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1},
+}};
+
+// The cell of a canvas pixel, counted from 1; pixels left of or above the
+// canvas (negative) give 0, which lies outside every field.
+constexpr int cellOfPixel(int pixel) { return pixel < 0 ? 0 : pixel / 16 + 1; }
 
 // The win message: m is the mine counter after the reveal (minus the wrong flags).
 std::string winMessage(double mineCounter);
