@@ -26,6 +26,7 @@ void showMessage(const QString& text, MessageStyle style, const QString& title)
     }
     QMessageBox box(style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                     title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
