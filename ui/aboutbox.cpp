@@ -14,7 +14,7 @@ AboutBox::AboutBox(QWidget* parent) : QMessageBox(parent)
     setInformativeText(QStringLiteral("版本 %1\nQt %2\n系统：%3\n\n%4")
                            .arg(QStringLiteral(TOLVY_VERSION), QString::fromLatin1(qVersion()),
                                 QSysInfo::prettyProductName(),
-                                QStringLiteral("为 Linux 桌面全新编写的扫雷小游戏，祝您玩得开心！")));
+                                QStringLiteral("一款全新编写的扫雷小游戏。\n祝您玩得开心！")));
     const QImage face = Pictures::faceSmile();
     setIconPixmap(QPixmap::fromImage(face.scaled(face.size() * 2)));
     setStandardButtons(QMessageBox::Ok);

@@ -1,6 +1,7 @@
 // A menu bar that wraps its menu titles onto further rows.
 #include "wrappingmenubar.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -28,6 +29,7 @@ WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QWidget(parent), layout_(new
 void WrappingMenuBar::addMenu(QMenu* menu)
 {
     menus_.append(menu);
+    menu->installEventFilter(this);
     arrangement_.clear();
     arrange(width());
 }
@@ -113,4 +115,40 @@ void WrappingMenuBar::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (event->size().width() != event->oldSize().width())
         arrange(event->size().width());
+}
+
+QMenuBar* WrappingMenuBar::rowOf(QMenu* menu) const
+{
+    for (QMenuBar* row : rows_) {
+        if (row->actions().contains(menu->menuAction()))
+            return row;
+    }
+    return nullptr;
+}
+
+// Left and right in an open menu go on to the neighbouring menu also when
+// it sits on another row; within a row the menu bar does it itself.
+bool WrappingMenuBar::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (!menu || event->type() != QEvent::KeyPress || menus_.size() < 2)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const QAction* active = menu->activeAction();
+    const bool opensSubmenu = key == Qt::Key_Right && active && active->menu();
+    if ((key != Qt::Key_Left && key != Qt::Key_Right) || opensSubmenu)
+        return QWidget::eventFilter(watched, event);
+
+    const qsizetype count = menus_.size();
+    const qsizetype step = key == Qt::Key_Right ? 1 : count - 1;
+    QMenu* next = menus_[(menus_.indexOf(menu) + step) % count];
+    QMenuBar* from = rowOf(menu);
+    QMenuBar* to = rowOf(next);
+    if (!from || !to || from == to)
+        return QWidget::eventFilter(watched, event);
+
+    menu->hide();
+    from->setActiveAction(nullptr);
+    to->setActiveAction(next->menuAction());
+    return true;
 }

@@ -28,11 +28,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QList<QList<QMenu*>> split(int width) const;
     int titlesWidth(const QList<QMenu*>& menus) const;
     int rowHeight() const;
+    QMenuBar* rowOf(QMenu* menu) const;
 
     QVBoxLayout* layout_;
     QList<QMenu*> menus_;

@@ -80,6 +80,8 @@ private slots:
     void closingKeys();
     void mnemonicsOpenMenus_data();
     void mnemonicsOpenMenus();
+    void arrowsGoOnToNextRow_data();
+    void arrowsGoOnToNextRow();
     void messagesOfTheGame_data();
     void messagesOfTheGame();
     void messageBoxLooks_data();
@@ -318,6 +320,45 @@ void TestMenus::mnemonicsOpenMenus()
 
     QTest::keyClick(&fixture.window(), Qt::Key(key), Qt::AltModifier);
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QCOMPARE(menu->title(), title);
+    menu->close();
+}
+
+void TestMenus::arrowsGoOnToNextRow_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("title");
+    const QList<int> right{Qt::Key_Right};
+    const QList<int> left{Qt::Key_Left};
+    for (Level level : {Levels::Beginner, Levels::Expert}) {
+        const char* name = level == Levels::Beginner ? "two rows" : "one row";
+        QTest::addRow("%s, right once", name) << int(level) << right << "设置（&M）";
+        QTest::addRow("%s, right twice", name) << int(level) << (right + right) << "帮助（&H)";
+        QTest::addRow("%s, right three times", name) << int(level) << (right + right + right) << "游戏（&G）";
+        QTest::addRow("%s, left once", name) << int(level) << left << "帮助（&H)";
+        QTest::addRow("%s, left twice", name) << int(level) << (left + left) << "设置（&M）";
+    }
+}
+
+// From the game menu, the arrow keys walk through all three menus in
+// order, wherever the rows break.
+void TestMenus::arrowsGoOnToNextRow()
+{
+    QFETCH(int, level);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, title);
+    WindowFixture fixture;
+    fixture.game().selectLevel(Level(level));
+    QVERIFY(fixture.showAndActivate());
+
+    QTest::keyClick(&fixture.window(), Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    for (int key : keys) {
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key(key));
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    }
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QCOMPARE(menu->title(), title);
     menu->close();
