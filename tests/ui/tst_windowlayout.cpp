@@ -30,6 +30,8 @@ private slots:
     void windowLooks();
     void controlNames();
     void fonts();
+    void counterLooks();
+    void faceButton();
 
 private:
     // One window laid out again and again, as the player would.
@@ -259,6 +261,45 @@ void TestWindowLayout::fonts()
     QVERIFY(canvasFont.families().size() > 1);
     QCOMPARE(canvasFont.pixelSize(), 13);
     QVERIFY(canvasFont.bold());
+}
+
+// Red digits on black inside a sunken edge.
+void TestWindowLayout::counterLooks()
+{
+    WindowFixture fixture;
+    auto* counter = fixture.window().findChild<CounterLabel*>(QStringLiteral("标签1"));
+    counter->setText(QStringLiteral("88"));
+    const QImage shown = counter->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(40, 24));
+    QCOMPARE(shown.pixelColor(0, 10), QColor(0x84, 0x82, 0x84));
+    QCOMPARE(shown.pixelColor(39, 10), QColor(0xFC, 0xFE, 0xFC));
+    QCOMPARE(shown.pixelColor(3, 3), QColor(Qt::black));
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            red += shown.pixelColor(x, y) == QColor(0xFF, 0, 0) ? 1 : 0;
+    }
+    QVERIFY(red > 10);
+}
+
+// The face shows its pressed picture while held down, and a click on it
+// starts a new game.
+void TestWindowLayout::faceButton()
+{
+    WindowFixture fixture;
+    auto* face = fixture.window().findChild<FaceButton*>(QStringLiteral("图形按钮1"));
+    QCOMPARE(face->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             Pictures::faceSmile().convertToFormat(QImage::Format_RGB32));
+    face->setDown(true);
+    QCOMPARE(face->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             Pictures::facePressed().convertToFormat(QImage::Format_RGB32));
+    face->setDown(false);
+
+    fixture.click(Qt::RightButton, WindowFixture::cellCentre(3, 3));
+    QTest::mouseClick(face, Qt::LeftButton);
+    QCOMPARE(fixture.cell(3, 3), Cell::Covered);
+    QCOMPARE(fixture.mineCounterText(), QStringLiteral("40"));
+    QVERIFY(!fixture.window().isClockRunning());
 }
 
 QTEST_MAIN(TestWindowLayout)
