@@ -24,6 +24,11 @@ void showMessage(const QString& text, MessageStyle style, const QString& title)
         currentHook()(text, style, title);
         return;
     }
+    showMessageBox(text, style, title);
+}
+
+void showMessageBox(const QString& text, MessageStyle style, const QString& title)
+{
     QMessageBox box(style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                     title, text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);

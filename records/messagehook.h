@@ -14,4 +14,6 @@ using MessageHook = std::function<void(const QString& text, MessageStyle style, 
 void setMessageHook(MessageHook hook);
 
 // An OK box with no owner window, modal to the whole program; returns when closed.
+void showMessageBox(const QString& text, MessageStyle style, const QString& title);
+// The hook if one is set, else the real box.
 void showMessage(const QString& text, MessageStyle style, const QString& title);

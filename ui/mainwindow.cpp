@@ -12,6 +12,7 @@
 #include "halloffamedialog.h"
 #include "headerpanel.h"
 #include "helpdocument.h"
+#include "messagehook.h"
 #include "settingsstore.h"
 #include "startupsteps.h"
 #include "wrappingmenubar.h"
@@ -21,7 +22,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 
@@ -345,14 +345,9 @@ void MainWindow::messageBox(const std::string& text, MessageStyle style, const s
     messageBoxHandler_(shown, style, caption);
 }
 
-// Owned by no window and modal to the whole program.
 void MainWindow::showMessageBox(const QString& text, MessageStyle style, const QString& title)
 {
-    QMessageBox box(style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon, title,
-                    text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    ::showMessageBox(text, style, title);
 }
 
 std::string MainWindow::readBestTimeRecord(const std::string& valueName)
