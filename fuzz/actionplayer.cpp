@@ -82,7 +82,7 @@ int cellOfByte(std::uint8_t byte)
     return byte % 36 - 2;
 }
 
-ActionPlayer::ActionPlayer() : game_(view_), mouse_(game_, view_) { view_.attach(&game_); }
+ActionPlayer::ActionPlayer() : game_(view_), mouse_(game_, view_, [](Face) {}) { view_.attach(&game_); }
 
 void ActionPlayer::setUpField(ByteReader& reader)
 {

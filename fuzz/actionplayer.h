@@ -1,12 +1,13 @@
 // Plays a game from a stream of bytes: a field and the two options first,
 // then one action per byte group (mouse presses, releases and moves through
-// the window's handlers, direct calls of the rules, new games, clock ticks),
+// the window's own handlers, FieldMouse; direct calls of the rules; new
+// games, clock ticks),
 // checking the rules' invariants after each action and aborting on the
 // first violation with a description of the action and the board.
 #pragma once
 
 #include "game.h"
-#include "mousedriver.h"
+#include "fieldmouse.h"
 #include "quietview.h"
 #include "rulesinvariants.h"
 
@@ -75,7 +76,7 @@ private:
 
     QuietView view_;
     Game game_;
-    MouseDriver mouse_;
+    FieldMouse mouse_;
     RulesInvariants invariants_;
     long actions_ = 0;
 };

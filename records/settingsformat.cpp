@@ -49,6 +49,10 @@ std::optional<QString> readQuoted(QStringView line, qsizetype& pos)
         const QChar c = line[pos];
         if (c == u'"') {
             ++pos;
+            // A lone surrogate from a \u escape has no UTF-8 form: written
+            // back it would change, so the line stays unreadable instead.
+            if (!text.isValidUtf16())
+                return std::nullopt;
             return text;
         }
         if (c != u'\\') {
@@ -121,7 +125,9 @@ std::optional<Entry> parseLine(QStringView line)
         name = line.sliced(pos, equals - pos).trimmed().toString();
         pos = equals + 1;
     }
-    if (name.isEmpty())
+    // Names starting with \x01 are the unreadable lines' keys; a \u0001
+    // typed in quotes must not take the place of one.
+    if (name.isEmpty() || name.startsWith(u'\x01'))
         return std::nullopt;
 
     skipBlanks(line, pos);
@@ -214,7 +220,9 @@ bool read(QIODevice& device, QSettings::SettingsMap& map)
         if (trimmed.isEmpty() || trimmed.startsWith('#'))
             continue;
 
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // The file's byte order mark is gone already; one starting a line is text.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         const QString text = decoder(line);
         const std::optional<Entry> entry = decoder.hasError() ? std::nullopt : parseLine(text);
         if (entry)
@@ -230,8 +238,11 @@ bool write(QIODevice& device, const QSettings::SettingsMap& map)
     QByteArray out = header;
     QByteArray kept;
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        if (it.value().typeId() == qMetaTypeId<UnreadableLine>())
-            kept += it.value().value<UnreadableLine>().bytes + '\n';
+        if (it.value().typeId() == qMetaTypeId<UnreadableLine>()) {
+            // The reader takes one \r before a line break as part of the break.
+            const QByteArray& line = it.value().value<UnreadableLine>().bytes;
+            kept += line + (line.endsWith('\r') ? "\r\n" : "\n");
+        }
         else
             out += (nameText(it.key()) + QStringLiteral(" = ") + valueText(it.value())).toUtf8() + '\n';
     }
