@@ -5,11 +5,12 @@
 # the icons and the help page agree with each other.
 set -euo pipefail
 build=$1
+cmake=${2:-cmake}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 id=org.tolvy.Mines
 desktop=$usr/share/applications/$id.desktop
