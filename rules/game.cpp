@@ -136,7 +136,7 @@ void Game::openCell(int column, int row)
 
 void Game::floodOpen(int column, int row)
 {
-    if (session_.board.at(column, row) >= Cell::Opened)
+    if (!session_.inField(column, row) || session_.board.at(column, row) >= Cell::Opened)
         return;
     const int count = uncoverCell(column, row);
     session_.lastCount = std::int16_t(count);
