@@ -177,6 +177,10 @@ void Game::floodNeighbours(int column, int row)
 
 void Game::chordBlock(int x, int y, BlockMode mode)
 {
+    // Open is the release's own decision; asked for from outside it would
+    // uncover a block whatever its flags.
+    if (mode != BlockMode::Press && mode != BlockMode::Release && mode != BlockMode::Cancel)
+        return;
     const int column = cellOfPixel(x);
     const int row = cellOfPixel(y);
     if (!session_.inField(column, row))
