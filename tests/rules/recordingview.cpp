@@ -3,6 +3,8 @@
 
 #include "game.h"
 
+#include <algorithm>
+
 void RecordingView::noteDraw(int column, int row)
 {
     if (game_ && !game_->session().inField(column, row))
@@ -13,27 +15,28 @@ void RecordingView::drawTile(int column, int row, TileIndex tile)
 {
     record({Kind::DrawTile, column, row, tile, {}, {}});
     noteDraw(column, row);
-    pictures_[{column, row}] = tile;
+    setPicture(column, row, tile);
 }
 
 void RecordingView::drawQuestionMark(int column, int row)
 {
     record({Kind::DrawQuestionMark, column, row, 0, {}, {}});
     noteDraw(column, row);
-    pictures_[{column, row}] = QuestionMarkPicture;
+    setPicture(column, row, QuestionMarkPicture);
 }
 
 void RecordingView::drawExplodedMine(int column, int row)
 {
     record({Kind::DrawExplodedMine, column, row, 0, {}, {}});
     noteDraw(column, row);
-    pictures_[{column, row}] = ExplodedMinePicture;
+    setPicture(column, row, ExplodedMinePicture);
 }
 
 void RecordingView::clearBoard()
 {
     record({Kind::ClearBoard});
-    pictures_.clear();
+    std::fill(grid_.begin(), grid_.end(), BackgroundPicture);
+    farPictures_.clear();
 }
 
 void RecordingView::suspendBoardRedraw()
@@ -140,10 +143,20 @@ void RecordingView::showHallOfFame(bool recordMode)
     hallOfFameCalls.push_back(recordMode);
 }
 
+void RecordingView::setPicture(int column, int row, int picture)
+{
+    if (column >= 1 && column <= gridSide && row >= 1 && row <= gridSide)
+        grid_[std::size_t((row - 1) * gridSide + (column - 1))] = picture;
+    else
+        farPictures_[{column, row}] = picture;
+}
+
 int RecordingView::picture(int column, int row) const
 {
-    const auto found = pictures_.find({column, row});
-    return found == pictures_.end() ? BackgroundPicture : found->second;
+    if (column >= 1 && column <= gridSide && row >= 1 && row <= gridSide)
+        return grid_[std::size_t((row - 1) * gridSide + (column - 1))];
+    const auto found = farPictures_.find({column, row});
+    return found == farPictures_.end() ? BackgroundPicture : found->second;
 }
 
 void RecordingView::clearLog()

@@ -107,7 +107,7 @@ public:
 
     int picture(int column, int row) const;
     // Sets a cell's picture without recording a call (for laying out fixtures).
-    void setPicture(int column, int row, int picture) { pictures_[{column, row}] = picture; }
+    void setPicture(int column, int row, int picture);
 
     const std::vector<Call>& calls() const { return calls_; }
     // Forgets the calls and the messages; what is shown stays.
@@ -119,7 +119,12 @@ private:
     void record(Call call) const { calls_.push_back(std::move(call)); }
     void noteDraw(int column, int row);
 
+    // Pictures of cells up to this column and row live in a flat grid (the
+    // random player reads them thousands of times), any others in a map.
+    static constexpr int gridSide = 160;
+
     Game* game_ = nullptr;
     mutable std::vector<Call> calls_;
-    std::map<std::pair<int, int>, int> pictures_;
+    std::vector<int> grid_ = std::vector<int>(gridSide * gridSide, BackgroundPicture);
+    std::map<std::pair<int, int>, int> farPictures_;
 };
