@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class CounterClockTest : public QObject {
+class CounterTextsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -16,7 +16,7 @@ private slots:
     void resetClockBlanksAndStops();
 };
 
-void CounterClockTest::addToMineCounter_data()
+void CounterTextsTest::addToMineCounter_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("delta");
@@ -30,7 +30,7 @@ void CounterClockTest::addToMineCounter_data()
     QTest::newRow("an empty label counts as 0") << "" << -1 << "-1";
 }
 
-void CounterClockTest::addToMineCounter()
+void CounterTextsTest::addToMineCounter()
 {
     QFETCH(QString, before);
     QFETCH(int, delta);
@@ -43,7 +43,7 @@ void CounterClockTest::addToMineCounter()
     QCOMPARE(mineCounterValue(view), after.toDouble());
 }
 
-void CounterClockTest::tickClock_data()
+void CounterTextsTest::tickClock_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
@@ -55,7 +55,7 @@ void CounterClockTest::tickClock_data()
     QTest::newRow("past 16 bits") << "32767" << "32768";
 }
 
-void CounterClockTest::tickClock()
+void CounterTextsTest::tickClock()
 {
     QFETCH(QString, before);
     QFETCH(QString, after);
@@ -67,7 +67,7 @@ void CounterClockTest::tickClock()
     QCOMPARE(clockSeconds(view), after.toDouble());
 }
 
-void CounterClockTest::resetClockBlanksAndStops()
+void CounterTextsTest::resetClockBlanksAndStops()
 {
     RecordingView view;
     view.clock = "41";
@@ -78,5 +78,5 @@ void CounterClockTest::resetClockBlanksAndStops()
     QVERIFY(!view.clockRunning);
 }
 
-QTEST_GUILESS_MAIN(CounterClockTest)
-#include "tst_counterclock.moc"
+QTEST_GUILESS_MAIN(CounterTextsTest)
+#include "tst_countertexts.moc"
