@@ -1,8 +1,8 @@
 // Prints the game's peak and current resident memory once its window has
-// painted, and again after a scripted player has played 100 games (and 100
-// more) with real mouse events on the field: memory that grows with the
-// games played would show as a rising figure. Figures to read, never a pass
-// or fail.
+// painted, and again as a scripted player plays games with real mouse events
+// on the field: 100 at the start-up level, then 300 with the levels in turn.
+// Memory that grows with the games played shows as a rising figure. Figures
+// to read, never a pass or fail.
 #include "benchfigures.h"
 #include "benchwindow.h"
 
@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QFile>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,7 +24,11 @@ namespace {
 
 struct Memory {
     long peakKiB = -1;     // VmHWM
-    long currentKiB = -1;  // VmRSS
+    long currentKiB = -1;  // VmRSS, the sum of the three below
+    long anonymousKiB = -1; // RssAnon: the heap and other private memory
+    long fileKiB = -1;     // RssFile: pages of libraries and fonts in use
+    long sharedKiB = -1;   // RssShmem: shared with the X server
+    long heapInUseKiB = -1; // allocated and not freed, as the allocator counts it
 };
 
 Memory memory()
@@ -31,13 +37,23 @@ Memory memory()
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return figures;
+    // Lines read "VmHWM:     35860 kB".
     for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        const long value = line.mid(6).trimmed().split(' ').first().toLong();
-        if (line.startsWith("VmHWM:"))
+        const qsizetype colon = line.indexOf(':');
+        const QByteArray name = line.left(colon);
+        const long value = line.mid(colon + 1).trimmed().split(' ').first().toLong();
+        if (name == "VmHWM")
             figures.peakKiB = value;
-        else if (line.startsWith("VmRSS:"))
+        else if (name == "VmRSS")
             figures.currentKiB = value;
+        else if (name == "RssAnon")
+            figures.anonymousKiB = value;
+        else if (name == "RssFile")
+            figures.fileKiB = value;
+        else if (name == "RssShmem")
+            figures.sharedKiB = value;
     }
+    figures.heapInUseKiB = long(mallinfo2().uordblks / 1024);
     return figures;
 }
 
@@ -147,8 +163,9 @@ private:
 
 void print(const char* when, const Memory& figures)
 {
-    std::printf("  %-28s peak (VmHWM) %6ld KiB   now (VmRSS) %6ld KiB\n", when, figures.peakKiB,
-                figures.currentKiB);
+    std::printf("  %-18s peak %6ld KiB   now %6ld KiB = private %5ld + files %6ld + shared %4ld;   heap in use %5ld KiB\n",
+                when, figures.peakKiB, figures.currentKiB, figures.anonymousKiB, figures.fileKiB, figures.sharedKiB,
+                figures.heapInUseKiB);
 }
 
 } // namespace
@@ -156,39 +173,61 @@ void print(const char* when, const Memory& figures)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const int games = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 100;
     BenchWindow bench;
     if (!bench.showAndWaitForPaint()) {
         std::fprintf(stderr, "bench_memory: the window never painted\n");
         return 1;
     }
     bench.drain(500);
+    std::printf("Resident memory of the game in a window on %s; a scripted player loses every fourth game:\n",
+                qPrintable(QGuiApplication::platformName()));
     const Memory started = memory();
+    print("window painted", started);
 
     ScriptedPlayer player(bench);
-    const Level levels[] = {Levels::Beginner, Levels::Intermediate, Levels::Expert};
-    auto playGames = [&](int first, int count) {
-        for (int game = first; game < first + count; ++game)
-            player.play(levels[game % 3], game % 4 == 3);
+    int played = 0;
+    auto playGames = [&](int count, bool levelsInTurn) {
+        const Level levels[] = {Levels::Beginner, Levels::Intermediate, Levels::Expert};
+        for (int game = 0; game < count; ++game, ++played)
+            player.play(levelsInTurn ? levels[game % 3] : Levels::Intermediate, played % 4 == 3);
         bench.drain(500);
+        return memory();
     };
-    playGames(0, 100);
-    const Memory after100 = memory();
-    playGames(100, 100);
-    const Memory after200 = memory();
 
-    std::printf("Resident memory of the game in a window on %s (levels in turn, every fourth game lost;\n"
-                "%d message boxes answered):\n",
-                qPrintable(QGuiApplication::platformName()), bench.messageCount());
-    print("window painted", started);
-    print("after 100 games", after100);
-    print("after 200 games", after200);
-    tableRow(QStringLiteral("Memory: peak growth over 100 games"),
+    // The start-up level all along: the window keeps its size. The first
+    // games fill caches once (glyphs of new digits, the allocator's pools).
+    const Memory one = playGames(1, false);
+    print("after 1 game", one);
+    const Memory ten = playGames(games / 10 - 1, false);
+    print(qPrintable(QStringLiteral("after %1 games").arg(played)), ten);
+    const Memory sameLevel = playGames(games - played, false);
+    print(qPrintable(QStringLiteral("after %1 games").arg(played)), sameLevel);
+
+    // Levels in turn: the expert field's bigger window and field image raise
+    // the figures once; after that they should stay put.
+    std::printf("  then the three levels in turn:\n");
+    const Memory turns1 = playGames(games, true);
+    print(qPrintable(QStringLiteral("after %1 games").arg(played)), turns1);
+    const Memory turns2 = playGames(games, true);
+    print(qPrintable(QStringLiteral("after %1 games").arg(played)), turns2);
+    const Memory turns3 = playGames(games, true);
+    print(qPrintable(QStringLiteral("after %1 games").arg(played)), turns3);
+    std::printf("  (%d message boxes answered)\n", bench.messageCount());
+
+    tableRow(QStringLiteral("Memory: peak growth over the first %1 games").arg(games),
              QStringLiteral("%1 KiB (%2 -> %3 KiB)")
-                 .arg(after100.peakKiB - started.peakKiB)
+                 .arg(sameLevel.peakKiB - started.peakKiB)
                  .arg(started.peakKiB)
-                 .arg(after100.peakKiB),
+                 .arg(sameLevel.peakKiB),
              QStringLiteral("0"));
-    tableRow(QStringLiteral("Memory: resident growth from game 100 to 200"),
-             QStringLiteral("%1 KiB").arg(after200.currentKiB - after100.currentKiB), QStringLiteral("0"));
+    tableRow(QStringLiteral("Memory: peak growth from game %1 to %2").arg(games / 10).arg(games),
+             QStringLiteral("%1 KiB").arg(sameLevel.peakKiB - ten.peakKiB), QStringLiteral("0"));
+    tableRow(QStringLiteral("Memory: resident growth over %1 more games, levels in turn").arg(2 * games),
+             QStringLiteral("%1 KiB (%2 -> %3 KiB)")
+                 .arg(turns3.currentKiB - turns1.currentKiB)
+                 .arg(turns1.currentKiB)
+                 .arg(turns3.currentKiB),
+             QStringLiteral("0"));
     return 0;
 }
