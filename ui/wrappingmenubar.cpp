@@ -37,8 +37,8 @@ void WrappingMenuBar::addMenu(QMenu* menu)
 }
 
 // The size hint of a single menu bar holding these titles. One hidden bar,
-// made on first use, serves every measurement: each new menu bar loads the
-// style's icons again, which made up much of the window's start-up.
+// made on first use, serves every measurement: laying out the menus
+// measures often, and each new menu bar loads the style's icons again.
 QSize WrappingMenuBar::titlesSizeHint(const QList<QMenu*>& menus) const
 {
     if (!probe_)
