@@ -21,7 +21,6 @@
 
 #include <poll.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,7 +39,7 @@ struct Sample {
     bool ok = false;
     double milliseconds = 0;      // spawn to first paint
     double kernelMilliseconds = 0; // as the program counts from its start time
-    double cpuMilliseconds = 0;    // user and system time of the whole run, to its exit
+    double cpuMilliseconds = 0;    // user and system time up to the first paint
     double peakKiB = 0;
 };
 
@@ -89,8 +88,7 @@ Sample runOnce(const char* program)
     if (text.find("first-paint") == std::string::npos)
         kill(child, SIGKILL);
     int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
+    waitpid(child, &status, 0);
 
     const double painted = field(text, "monotonic-ns=");
     if (painted <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
@@ -100,8 +98,7 @@ Sample runOnce(const char* program)
     sample.ok = true;
     sample.milliseconds = (painted - spawned) / 1e6;
     sample.kernelMilliseconds = field(text, "since-start-ms=");
-    sample.cpuMilliseconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-                             + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    sample.cpuMilliseconds = field(text, "cpu-ms=");
     sample.peakKiB = field(text, "vmhwm-kib=");
     return sample;
 }
@@ -125,7 +122,7 @@ void print(const char* name, const Series& series)
 {
     std::printf("  %-9s first paint median %6.1f ms, min %6.1f, max %6.1f (own count from its start time, in 10 ms "
                 "steps: %3.0f ms);\n"
-                "            processor time to exit median %6.1f ms; peak resident median %6.0f KiB\n",
+                "            processor time to first paint median %6.1f ms; peak resident median %6.0f KiB\n",
                 name, median(series.milliseconds), minimum(series.milliseconds), maximum(series.milliseconds),
                 median(series.kernelMilliseconds), median(series.cpuMilliseconds), median(series.peakKiB));
 }
@@ -173,7 +170,7 @@ int main(int argc, char* argv[])
                  .arg(median(game.milliseconds), 0, 'f', 1)
                  .arg(median(baseline.milliseconds), 0, 'f', 1),
              QStringLiteral("<= 1.15"));
-    tableRow(QStringLiteral("Start-up: processor time to exit, game / baseline"),
+    tableRow(QStringLiteral("Start-up: processor time to first paint, game / baseline"),
              QStringLiteral("%1 (%2 ms / %3 ms)")
                  .arg(cpuRatio, 0, 'f', 3)
                  .arg(median(game.cpuMilliseconds), 0, 'f', 1)
