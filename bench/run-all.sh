@@ -30,7 +30,7 @@ done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
-# A first run each time, and nothing written to the user's own settings.
+# The programs' settings go to a folder of the run's own, never the user's.
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -70,7 +70,8 @@ idle() {
 }
 
 echo "Wake-ups of the game left alone on the intermediate field:"
-"$game" >/dev/null 2>&1 &
+# A first run: the intermediate field, whatever the benchmarks above stored.
+XDG_CONFIG_HOME="$work/idle-config" "$game" >/dev/null 2>&1 &
 game_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" | head -n1)
 sleep 2
