@@ -213,7 +213,8 @@ int main(int argc, char* argv[])
     print(qPrintable(QStringLiteral("after %1 games").arg(played)), turns2);
     const Memory turns3 = playGames(games, true);
     print(qPrintable(QStringLiteral("after %1 games").arg(played)), turns3);
-    std::printf("  (%d message boxes answered)\n", bench.messageCount());
+    std::printf("  (%d message boxes answered, %d hall of fame dialogs turned down)\n", bench.messageCount(),
+                bench.dialogCount());
 
     tableRow(QStringLiteral("Memory: peak growth over the first %1 games").arg(games),
              QStringLiteral("%1 KiB (%2 -> %3 KiB)")

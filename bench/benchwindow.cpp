@@ -32,8 +32,10 @@ bool BenchWindow::eventFilter(QObject* watched, QEvent* event)
         lastPaintNs_ = clock_.nsecsElapsed();
     }
     if (event->type() == QEvent::Show) {
-        if (auto* dialog = qobject_cast<QDialog*>(watched))
+        if (auto* dialog = qobject_cast<QDialog*>(watched)) {
+            ++dialogs_;
             QTimer::singleShot(0, dialog, &QDialog::reject);
+        }
     }
     return false;
 }

@@ -26,6 +26,7 @@ public:
     GameSession& session() { return window_->game().session(); }
     BoardCanvas* canvas() const { return canvas_; }
     int messageCount() const { return messages_; }
+    int dialogCount() const { return dialogs_; }
 
     // Shows the window and waits for the field's first paint; false if it never comes.
     bool showAndWaitForPaint();
@@ -63,5 +64,6 @@ private:
     int paints_ = 0;
     qint64 lastPaintNs_ = 0;
     int messages_ = 0;
+    int dialogs_ = 0;
     Qt::MouseButtons buttons_;
 };
