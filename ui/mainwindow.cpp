@@ -5,11 +5,16 @@
 #include "boardcanvas.h"
 #include "counterclock.h"
 #include "counterlabel.h"
+#include "customfielddialog.h"
 #include "facebutton.h"
 #include "fieldlayout.h"
 #include "gameclock.h"
+#include "halloffamedialog.h"
 #include "headerpanel.h"
 #include "helpdocument.h"
+#include "messagehook.h"
+#include "settingsstore.h"
+#include "startupsteps.h"
 #include "wrappingmenubar.h"
 
 #include <QAction>
@@ -17,7 +22,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 
@@ -161,14 +165,18 @@ void MainWindow::showFace(Face face)
     faceButton_->setPicture(face == Face::Surprised ? Pictures::faceSurprised() : Pictures::faceSmile());
 }
 
-// Every run starts as a first run until settings are stored.
 void MainWindow::restoreSettings()
 {
-    game_.selectLevel(Levels::Intermediate);
+    // On a first run the options keep the menu's own check marks.
+    if (const std::optional<MenuOptions> options = ::restoreSettings(game_, *this)) {
+        setJudgeFlagsEnabled(options->judgeFlags);
+        setMarksEnabled(options->marks);
+    }
 }
 
 void MainWindow::saveSettings()
 {
+    ::saveSettings(game_.session(), MenuOptions{isJudgeFlagsEnabled(), isMarksEnabled()});
 }
 
 void MainWindow::centreOnScreen()
@@ -337,31 +345,27 @@ void MainWindow::messageBox(const std::string& text, MessageStyle style, const s
     messageBoxHandler_(shown, style, caption);
 }
 
-// Owned by no window and modal to the whole program.
 void MainWindow::showMessageBox(const QString& text, MessageStyle style, const QString& title)
 {
-    QMessageBox box(style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon, title,
-                    text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    ::showMessageBox(text, style, title);
 }
 
-std::string MainWindow::readBestTimeRecord(const std::string&)
+std::string MainWindow::readBestTimeRecord(const std::string& valueName)
 {
-    return {};
+    return toStdString(SettingsStore::readText(toQString(valueName)));
 }
 
 void MainWindow::showHallOfFame(bool recordMode)
 {
-    if (!recordMode)
-        hallOfFameAction_->setChecked(true);
+    ::showHallOfFame(recordMode, game_.session().level, toQString(clockText()), hallOfFameAction_, this);
 }
 
 // Commands of the menus.
 
 void MainWindow::showCustomDialog()
 {
+    CustomFieldDialog dialog(game_.session(), *this, this);
+    dialog.exec();
 }
 
 // Choosing the item must not move its check mark by itself: only a

@@ -10,12 +10,18 @@
 #include <QPointer>
 #include <QSysInfo>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -48,6 +54,24 @@ const QString marksText = QStringLiteral("标记（？）（&M）");
 const QString judgeFlagsText = QStringLiteral("判断插旗错误");
 const QString hallOfFameText = QStringLiteral("扫雷英雄榜（T）…");
 
+// Runs act on the modal dialog that the next command opens, once it is open
+// (other modal loops, such as a message box, may come first).
+void whenDialogOpens(std::function<void(QDialog*)> act)
+{
+    auto* poll = new QTimer;
+    auto attempts = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, attempts, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog && ++*attempts < 500)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (dialog)
+            act(dialog);
+    });
+    poll->start(10);
+}
+
 QStringList levelChecks(MainWindow& window)
 {
     QStringList checked;
@@ -72,8 +96,10 @@ private slots:
     void setLevelChecks();
     void levelItems_data();
     void levelItems();
-    void customItemChangesNothingYet();
-    void hallOfFameItemPutsItsMarkOn();
+    void customItemCancelledChangesNothing();
+    void customItemAcceptedStartsTheField();
+    void hallOfFameItemPutsItsMarkOnWhileOpen();
+    void newBestTimeIsEnteredAndStored();
     void optionsToggle();
     void newGameKey();
     void closingKeys_data();
@@ -211,27 +237,78 @@ void TestMenus::levelItems()
     QCOMPARE(fixture.window().centralWidget()->width(), columns * 16 + 20);
 }
 
-// The custom field's dialog decides; until it exists, choosing the item
-// leaves the level, its check mark and the game alone.
-void TestMenus::customItemChangesNothingYet()
+// Only the dialog's OK changes the level, its check mark and the game.
+void TestMenus::customItemCancelledChangesNothing()
 {
     WindowFixture fixture;
     fixture.click(Qt::RightButton, WindowFixture::cellCentre(2, 2));
+    whenDialogOpens([](QDialog* dialog) { dialog->reject(); });
     item(fixture.window(), customText)->trigger();
     QCOMPARE(levelChecks(fixture.window()), QStringList{intermediateText});
     QCOMPARE(fixture.session().level, Levels::Intermediate);
     QCOMPARE(fixture.cell(2, 2), Cell::FlaggedSafe);
 }
 
-void TestMenus::hallOfFameItemPutsItsMarkOn()
+void TestMenus::customItemAcceptedStartsTheField()
+{
+    WindowFixture fixture;
+    fixture.click(Qt::RightButton, WindowFixture::cellCentre(2, 2));
+    whenDialogOpens([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(QStringLiteral("10"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("编辑框2"))->setText(QStringLiteral("20"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("编辑框3"))->setText(QStringLiteral("30"));
+        dialog->findChild<QPushButton*>(QStringLiteral("按钮1"))->click();
+    });
+    item(fixture.window(), customText)->trigger();
+    QCOMPARE(levelChecks(fixture.window()), QStringList{customText});
+    QCOMPARE(fixture.session().level, Levels::Custom);
+    QCOMPARE(int(fixture.session().columns), 20);
+    QCOMPARE(int(fixture.session().rows), 10);
+    QCOMPARE(fixture.cell(2, 2), Cell::Covered);
+    QCOMPARE(fixture.mineCounterText(), QStringLiteral("30"));
+    QCOMPARE(fixture.clockText(), QString());
+    QCOMPARE(fixture.window().centralWidget()->width(), 20 * 16 + 20);
+}
+
+// The item's mark is the hall of fame's mode flag: on while it shows the
+// records, off again once it is closed (here by Esc).
+void TestMenus::hallOfFameItemPutsItsMarkOnWhileOpen()
 {
     WindowFixture fixture;
     QAction* hallOfFame = item(fixture.window(), hallOfFameText);
     QCOMPARE(fixture.window().hallOfFameAction(), hallOfFame);
-    hallOfFame->trigger();
-    QVERIFY(hallOfFame->isChecked());
-    hallOfFame->trigger();
-    QVERIFY(hallOfFame->isChecked());
+    for (int opening = 0; opening < 2; ++opening) {
+        bool checkedWhileOpen = false;
+        whenDialogOpens([&](QDialog* dialog) {
+            checkedWhileOpen = hallOfFame->isChecked();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        hallOfFame->trigger();
+        QVERIFY(checkedWhileOpen);
+        QVERIFY(!hallOfFame->isChecked());
+    }
+}
+
+// A beginner game won at the first click, with no record stored: the hall of
+// fame asks for the name and stores the time the clock shows.
+void TestMenus::newBestTimeIsEnteredAndStored()
+{
+    WindowFixture fixture;
+    fixture.plant({"********", "**......", "........", "........", "........", "........", "........",
+                   ".......o"});
+    fixture.session().level = Levels::Beginner;
+    QString prompt;
+    whenDialogOpens([&](QDialog* dialog) {
+        prompt = dialog->findChild<QLabel*>(QStringLiteral("标签10"))->text();
+        dialog->findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(QStringLiteral("张三"));
+        dialog->findChild<QPushButton*>(QStringLiteral("按钮2"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("按钮2"))->click();
+    });
+    fixture.click(Qt::LeftButton, WindowFixture::cellCentre(5, 5));
+
+    QCOMPARE(prompt, QStringLiteral("已破初级记录，\n请留尊姓大名。"));
+    QCOMPARE(fixture.window().readBestTimeRecord("初级"), std::string("1秒;张三"));
+    QVERIFY(!item(fixture.window(), hallOfFameText)->isChecked());
 }
 
 // Each option's item turns its mark over and does nothing else; question

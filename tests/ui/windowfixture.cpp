@@ -6,12 +6,18 @@
 #include "facebutton.h"
 #include "fieldlayout.h"
 #include "gameclock.h"
+#include "settingsstore.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 
 #include <pictures.h>
+
+IsolatedSettings::IsolatedSettings()
+{
+    SettingsStore::setBaseFolder(folder.path());
+}
 
 WindowFixture::WindowFixture() : window_(std::make_unique<MainWindow>())
 {

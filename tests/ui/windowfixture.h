@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -24,6 +25,13 @@ struct ShownMessage {
     QString text;
     MessageStyle style;
     QString title;
+};
+
+// A settings store of the fixture's own: every window starts as a first run
+// and nothing reaches the user's settings.
+struct IsolatedSettings {
+    IsolatedSettings();
+    QTemporaryDir folder;
 };
 
 class WindowFixture {
@@ -67,6 +75,7 @@ public:
 private:
     void send(QEvent::Type type, Qt::MouseButton button, QPoint imagePos);
 
+    IsolatedSettings settings_;
     std::unique_ptr<MainWindow> window_;
     BoardCanvas* canvas_;
     FaceButton* face_;
