@@ -101,26 +101,18 @@ QRect GameWindow::geometry() const
     return XdoTool::geometry(mainWindow_);
 }
 
-bool GameWindow::waitForSize(QSize size)
-{
-    QSize seen;
-    if (Polling::waitFor([&] { return (seen = geometry().size()) == size; }))
-        return true;
-    return fail(QStringLiteral("the main window is %1 x %2, not %3 x %4")
-                    .arg(seen.width())
-                    .arg(seen.height())
-                    .arg(size.width())
-                    .arg(size.height()));
-}
-
 // Searched rather than computed: the menus' height is the fonts' and the
-// toolkit's, and a field in the wrong place is then found nowhere.
+// toolkit's. The caller checks where the field was found.
 bool GameWindow::locateField(int columns, int rows)
 {
     QRect window;
     QPoint found(-1, -1);
     const bool seen = Polling::waitFor([&] {
+        // A larger field holds a smaller covered one in its corner: the
+        // window must have taken the new width first.
         window = geometry();
+        if (window.width() != columns * cellSize + 20)
+            return false;
         const QImage shot = grab(window);
         for (int y = 0; y < shot.height() && found.y() < 0; ++y) {
             for (int x = 0; x < shot.width() && found.y() < 0; ++x) {
@@ -131,7 +123,11 @@ bool GameWindow::locateField(int columns, int rows)
         return found.y() >= 0;
     });
     if (!seen)
-        return fail(QStringLiteral("no covered %1 x %2 field in the main window").arg(columns).arg(rows));
+        return fail(QStringLiteral("no covered %1 x %2 field in the main window of %3 x %4")
+                        .arg(columns)
+                        .arg(rows)
+                        .arg(window.width())
+                        .arg(window.height()));
     columns_ = columns;
     rows_ = rows;
     fieldOrigin_ = window.topLeft() + found;

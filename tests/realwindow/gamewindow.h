@@ -35,10 +35,10 @@ public:
     WindowId mainWindow() const { return mainWindow_; }
     // The main window on the screen, as it is now.
     QRect geometry() const;
-    bool waitForSize(QSize size);
 
-    // Finds the covered field of columns x rows inside the main window (the
-    // program's background picture, pixel for pixel) and keeps its place.
+    // Waits until the main window is as wide as a field of columns takes
+    // (columns x 16 + 20) and finds the covered field of columns x rows in
+    // it (the program's background picture, pixel for pixel); keeps its place.
     bool locateField(int columns, int rows);
     // Screen pixel of the field image's pixel (0, 0), inside the canvas's edge.
     QPoint fieldOrigin() const { return fieldOrigin_; }

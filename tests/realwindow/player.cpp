@@ -64,6 +64,18 @@ bool Player::chord(int column, int row)
     return holdChord(column, row) && releaseChord();
 }
 
+bool Player::openEverySafeCell()
+{
+    while (mirror_.outcome() == MirrorGame::Outcome::Playing) {
+        const QList<QPoint> safe = mirror_.cellsWhere([](CellCode code) { return code == Cell::Covered; });
+        if (safe.isEmpty())
+            return fail(QStringLiteral("the game goes on without a covered safe cell"));
+        if (!open(safe.first().x(), safe.first().y()))
+            return false;
+    }
+    return true;
+}
+
 bool Player::holdLeft(int column, int row)
 {
     if (!XdoTool::press(window_.cellPoint(column, row), {leftButton}))

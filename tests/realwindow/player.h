@@ -22,6 +22,8 @@ public:
     bool mark(int column, int row);
     // Both buttons on a cell: left down, right down, left up, right up.
     bool chord(int column, int row);
+    // Opens the covered safe cells one by one, row by row, until the game ends.
+    bool openEverySafeCell();
 
     // The left button held down on a cell, then carried off the field and
     // let go there: nothing opens.
