@@ -9,7 +9,6 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
-#include <QSize>
 #include <QString>
 #include <QStringList>
 

@@ -26,7 +26,7 @@ void MirrorGame::showHallOfFame(bool recordMode)
         ++recordEntries_;
 }
 
-QList<QPoint> MirrorGame::cellsWhere(const std::function<bool(CellCode)>& test) const
+QList<QPoint> MirrorGame::cellsWhere(const CellTest& test) const
 {
     const GameSession& state = session();
     QList<QPoint> cells;
@@ -37,4 +37,27 @@ QList<QPoint> MirrorGame::cellsWhere(const std::function<bool(CellCode)>& test) 
         }
     }
     return cells;
+}
+
+QList<QPoint> MirrorGame::neighboursWhere(QPoint cell, const CellTest& test) const
+{
+    const GameSession& state = session();
+    QList<QPoint> cells;
+    for (const CellOffset& offset : neighbourRing) {
+        const QPoint next = cell + QPoint(offset.column, offset.row);
+        if (state.inField(next.x(), next.y()) && test(state.board.at(next.x(), next.y())))
+            cells << next;
+    }
+    return cells;
+}
+
+std::optional<QPoint> MirrorGame::numberToChord() const
+{
+    const auto isNumber = [](CellCode code) { return code > Cell::Opened && code <= Cell::OpenedMax; };
+    for (const QPoint& cell : cellsWhere(isNumber)) {
+        const int mines = session().board.at(cell.x(), cell.y()) - Cell::Opened;
+        if (neighboursWhere(cell, isCoveredMine).size() == mines && !neighboursWhere(cell, isCoveredSafe).isEmpty())
+            return cell;
+    }
+    return std::nullopt;
 }

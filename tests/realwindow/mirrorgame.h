@@ -11,6 +11,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class MirrorGame : public GameView {
@@ -25,8 +26,18 @@ public:
     Outcome outcome() const { return outcome_; }
     bool isBoardEnabled() const { return boardEnabled_; }
 
+    using CellTest = std::function<bool(CellCode)>;
+    static bool isCoveredSafe(CellCode code) { return code == Cell::Covered; }
+    static bool isCoveredMine(CellCode code) { return code == Cell::Mine; }
+
     // The cells (column, row) whose code passes the test, row by row.
-    QList<QPoint> cellsWhere(const std::function<bool(CellCode)>& test) const;
+    QList<QPoint> cellsWhere(const CellTest& test) const;
+    // The neighbours of a cell whose code passes the test, in ring order.
+    QList<QPoint> neighboursWhere(QPoint cell, const CellTest& test) const;
+    // The first uncovered number whose mines are all covered and unmarked,
+    // with a covered safe cell beside it: flag its mines and a chord on it
+    // opens something.
+    std::optional<QPoint> numberToChord() const;
 
     void setMarksEnabled(bool enabled) { marks_ = enabled; }
     void setJudgeFlagsEnabled(bool enabled) { judgeFlags_ = enabled; }

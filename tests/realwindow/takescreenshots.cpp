@@ -57,15 +57,8 @@ private:
     QString error_;
 };
 
-bool isCoveredMine(CellCode code)
-{
-    return code == Cell::Mine;
-}
-
-bool isCoveredSafe(CellCode code)
-{
-    return code == Cell::Covered;
-}
+constexpr auto isCoveredSafe = &MirrorGame::isCoveredSafe;
+constexpr auto isCoveredMine = &MirrorGame::isCoveredMine;
 
 bool Screenshots::failed(const QString& why)
 {
@@ -75,32 +68,20 @@ bool Screenshots::failed(const QString& why)
 
 QList<QPoint> Screenshots::edgeCells(bool (*test)(CellCode)) const
 {
-    const GameSession& session = mirror_.session();
+    const auto isUncovered = [](CellCode code) { return code >= Cell::Opened && code <= Cell::OpenedMax; };
     QList<QPoint> cells;
     for (const QPoint& cell : mirror_.cellsWhere(test)) {
-        for (const CellOffset& offset : neighbourRing) {
-            const QPoint next = cell + QPoint(offset.column, offset.row);
-            if (session.inField(next.x(), next.y()) && session.board.at(next.x(), next.y()) >= Cell::Opened
-                && session.board.at(next.x(), next.y()) <= Cell::OpenedMax) {
-                cells << cell;
-                break;
-            }
-        }
+        if (!mirror_.neighboursWhere(cell, isUncovered).isEmpty())
+            cells << cell;
     }
     return cells;
 }
 
 QList<QPoint> Screenshots::emptyCells() const
 {
-    const GameSession& session = mirror_.session();
     QList<QPoint> cells;
     for (const QPoint& cell : mirror_.cellsWhere(isCoveredSafe)) {
-        bool mined = false;
-        for (const CellOffset& offset : neighbourRing) {
-            const QPoint next = cell + QPoint(offset.column, offset.row);
-            mined = mined || (session.inField(next.x(), next.y()) && Cell::isMine(session.board.at(next.x(), next.y())));
-        }
-        if (!mined)
+        if (mirror_.neighboursWhere(cell, Cell::isMine).isEmpty())
             cells << cell;
     }
     return cells;

@@ -18,16 +18,8 @@
 namespace {
 
 const QString hallOfFameTitle = QStringLiteral("Tolvy扫雷英雄榜");
-
-bool isCoveredSafe(CellCode code)
-{
-    return code == Cell::Covered;
-}
-
-bool isCoveredMine(CellCode code)
-{
-    return code == Cell::Mine;
-}
+constexpr auto isCoveredSafe = &MirrorGame::isCoveredSafe;
+constexpr auto isCoveredMine = &MirrorGame::isCoveredMine;
 
 } // namespace
 
@@ -182,31 +174,13 @@ void RealWindowPlay::winWithFlagsQuestionMarkAndChord()
     QVERIFY2(player.toggleMarks(), qPrintable(player.error()));
     QVERIFY2(player.open(8, 8), qPrintable(player.error()));
 
-    // A number whose mines are all still covered and that has covered safe
-    // cells around it for the chord to open.
     const GameSession& session = mirror_->session();
-    auto around = [&](QPoint centre, auto test) {
-        QList<QPoint> cells;
-        for (const CellOffset& offset : neighbourRing) {
-            const QPoint cell = centre + QPoint(offset.column, offset.row);
-            if (session.inField(cell.x(), cell.y()) && test(session.board.at(cell.x(), cell.y())))
-                cells << cell;
-        }
-        return cells;
-    };
-    std::optional<QPoint> number;
-    for (const QPoint& cell : mirror_->cellsWhere([](CellCode code) { return code > Cell::Opened && code <= Cell::OpenedMax; })) {
-        const int count = session.board.at(cell.x(), cell.y()) - Cell::Opened;
-        if (around(cell, isCoveredMine).size() == count && !around(cell, isCoveredSafe).isEmpty()) {
-            number = cell;
-            break;
-        }
-    }
+    const std::optional<QPoint> number = mirror_->numberToChord();
     QVERIFY2(number, "the first click left no number to chord on");
 
-    for (const QPoint& mine : around(*number, isCoveredMine))
+    for (const QPoint& mine : mirror_->neighboursWhere(*number, isCoveredMine))
         QVERIFY2(player.mark(mine.x(), mine.y()), qPrintable(player.error()));
-    const QList<QPoint> chorded = around(*number, isCoveredSafe);
+    const QList<QPoint> chorded = mirror_->neighboursWhere(*number, isCoveredSafe);
     QVERIFY2(player.chord(number->x(), number->y()), qPrintable(player.error()));
     for (const QPoint& cell : chorded)
         QVERIFY(session.board.at(cell.x(), cell.y()) >= Cell::Opened);

@@ -43,20 +43,8 @@ bool everyRecordLabelPainted(const QImage& rows)
     return true;
 }
 
-bool isCoveredSafe(CellCode code)
-{
-    return code == Cell::Covered;
-}
-
-bool isCoveredMine(CellCode code)
-{
-    return code == Cell::Mine;
-}
-
-bool isNumber(CellCode code)
-{
-    return code > Cell::Opened && code <= Cell::OpenedMax;
-}
+constexpr auto isCoveredSafe = &MirrorGame::isCoveredSafe;
+constexpr auto isCoveredMine = &MirrorGame::isCoveredMine;
 
 } // namespace
 
@@ -162,27 +150,10 @@ void RealWindowRecords::findEverythingKept(const QString& configHome, const QIma
 
     // The wrong-flag check is off: a chord on a number with as many flags as
     // its mines, one of them on a safe cell, loses nothing, and the game goes on.
-    const GameSession& session = mirror.session();
-    auto around = [&](QPoint centre, bool (*test)(CellCode)) {
-        QList<QPoint> cells;
-        for (const CellOffset& offset : neighbourRing) {
-            const QPoint cell = centre + QPoint(offset.column, offset.row);
-            if (session.inField(cell.x(), cell.y()) && cell != marked && test(session.board.at(cell.x(), cell.y())))
-                cells << cell;
-        }
-        return cells;
-    };
-    std::optional<QPoint> number;
-    for (const QPoint& cell : mirror.cellsWhere(isNumber)) {
-        const int count = session.board.at(cell.x(), cell.y()) - Cell::Opened;
-        if (around(cell, isCoveredMine).size() == count && !around(cell, isCoveredSafe).isEmpty()) {
-            number = cell;
-            break;
-        }
-    }
+    const std::optional<QPoint> number = mirror.numberToChord();
     QVERIFY2(number, "the first click left no number with a safe cell beside it");
-    QList<QPoint> flags = around(*number, isCoveredMine).mid(1);
-    flags << around(*number, isCoveredSafe).first();
+    QList<QPoint> flags = mirror.neighboursWhere(*number, isCoveredMine).mid(1);
+    flags << mirror.neighboursWhere(*number, isCoveredSafe).first();
     for (const QPoint& flag : flags)
         QVERIFY2(player.mark(flag.x(), flag.y()), qPrintable(player.error()));
     QVERIFY2(player.chord(number->x(), number->y()), qPrintable(player.error()));
