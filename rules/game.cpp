@@ -136,7 +136,7 @@ void Game::openCell(int column, int row)
 
 void Game::floodOpen(int column, int row)
 {
-    if (session_.board.at(column, row) >= Cell::Opened)
+    if (!session_.inField(column, row) || session_.board.at(column, row) >= Cell::Opened)
         return;
     const int count = uncoverCell(column, row);
     session_.lastCount = std::int16_t(count);
@@ -177,6 +177,10 @@ void Game::floodNeighbours(int column, int row)
 
 void Game::chordBlock(int x, int y, BlockMode mode)
 {
+    // Open is the release's own decision; asked for from outside it would
+    // uncover a block whatever its flags.
+    if (mode != BlockMode::Press && mode != BlockMode::Release && mode != BlockMode::Cancel)
+        return;
     const int column = cellOfPixel(x);
     const int row = cellOfPixel(y);
     if (!session_.inField(column, row))

@@ -31,9 +31,11 @@ public:
 
     // Left click; any column and row (outside the field and on marks it does nothing).
     void openCell(int column, int row);
+    // Any column and row: cells outside the field or not covered are left alone.
     void floodOpen(int column, int row);
     void floodNeighbours(int column, int row);
     // Both buttons; x, y are pixels of the canvas, negative ones lie outside.
+    // mode is Press, Release or Cancel; anything else is ignored.
     void chordBlock(int x, int y, BlockMode mode);
     /* inField */
     void cycleFlag(int column, int row);

@@ -136,14 +136,22 @@ void BoardCanvas::changed(const QRect& imageRect)
 void BoardCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // On a scaled screen each image pixel becomes a block of screen pixels, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(contentsRect().topLeft(), image_);
     drawSunkenEdge(painter, rect(), edge);
 }
 
 // Negative positions stay negative, however far left or above the pointer is.
+// Qt rounds a widget's event position to whole pixels, which on a scaled
+// screen moves the right half of every pixel into its neighbour; the position
+// in the window keeps the fraction. The canvas's offset in the window is the
+// whole number nearest to the difference of the two.
 QPoint BoardCanvas::imagePosition(const QMouseEvent* event) const
 {
-    const QPointF position = event->position();
+    const QPointF inWindow = event->scenePosition();
+    const QPointF offset = inWindow - event->position();
+    const QPointF position = inWindow - QPointF(qFloor(offset.x() + 0.5), qFloor(offset.y() + 0.5));
     return {qFloor(position.x()) - edge, qFloor(position.y()) - edge};
 }
 

@@ -33,5 +33,6 @@ QSize FaceButton::sizeHint() const
 void FaceButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);   // sharp on scaled screens
     painter.drawImage(0, 0, isDown() ? pressedPicture_ : picture_);
 }

@@ -6,9 +6,14 @@
 
 namespace HelpDocument {
 
-// Where the page may be, the installed copy first.
+// Where the page may be for a program in programDir: the copy installed
+// beside it first; the source tree's copy only for a program that runs from
+// its build tree, so an installed program never hides a missing page.
+QStringList candidatePaths(const QString& programDir);
+// The same for this program.
 QStringList candidatePaths();
 // The first candidate that exists, or an empty text.
+QString path(const QString& programDir);
 QString path();
 // Hands the page to the desktop's opener; false when there is none to open.
 bool open();

@@ -8,14 +8,14 @@
 
 namespace {
 
+// Filled rectangles rather than lines: on a scaled screen they cover exactly
+// the scaled pixels, where a thin line would land half a pixel off.
 void drawRing(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
 {
-    painter.setPen(topLeft);
-    painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-    painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    painter.setPen(bottomRight);
-    painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
 }
 
 } // namespace
