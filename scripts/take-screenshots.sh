@@ -11,4 +11,4 @@ scripts/install-deps.sh test
 cmake -S . -B build -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j "$(nproc)" --target tolvy-mines take-screenshots
 mkdir -p docs/screenshots
-tests/realwindow/xvfb-session.sh build/tests/realwindow/take-screenshots docs/screenshots
+tests/xvfb-session.sh build/tests/realwindow/take-screenshots docs/screenshots

@@ -233,7 +233,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     if (QGuiApplication::platformName() != u"xcb") {
-        std::fprintf(stderr, "take-screenshots: run it on an X display (tests/realwindow/xvfb-session.sh)\n");
+        std::fprintf(stderr, "take-screenshots: run it on an X display (tests/xvfb-session.sh)\n");
         return 2;
     }
     const QString folder = arguments.at(1);
