@@ -7,7 +7,7 @@
 
 #include <QColor>
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 #include <QWidget>
 
 class BoardCanvas : public QWidget {
@@ -64,6 +64,6 @@ private:
     QImage explodedMine_;
     QImage image_;
     QColor textColor_;
-    QRegion pending_;
+    QRect pending_;
     bool suspended_ = false;
 };

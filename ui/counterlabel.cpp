@@ -9,10 +9,13 @@
 
 namespace {
 
+// The counters show only digits and a minus sign: a Latin serif face draws
+// them without loading a CJK face, which costs megabytes of memory.
 QFont counterFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("隶书"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    font.setFamilies({QStringLiteral("隶书"), QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("Noto Sans CJK SC")});
     font.setPixelSize(19);
     font.setWeight(QFont::Normal);
     return font;

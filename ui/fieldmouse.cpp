@@ -19,9 +19,20 @@ bool FieldMouse::isCoveredCell(int column, int row) const
     return session.inField(column, row) && session.board.at(column, row) < Cell::Opened;
 }
 
+// A press where no move has been seen (the field appeared under a resting
+// pointer) would leave the pointer's last cell elsewhere, and the pressed
+// look or block drawn here would never be taken back when it moves on.
+void FieldMouse::notePressPosition(int x, int y)
+{
+    MousePosition& last = game_.session().lastMousePosition;
+    if (cellOfPixel(last.x) != cellOfPixel(x) || cellOfPixel(last.y) != cellOfPixel(y))
+        last = {x, y};
+}
+
 void FieldMouse::onLeftPressed(int x, int y)
 {
     GameSession& session = game_.session();
+    notePressPosition(x, y);
     if (!view_.isClockRunning()) {
         view_.setClockText("1");
         view_.startClock();
@@ -44,6 +55,7 @@ void FieldMouse::onLeftPressed(int x, int y)
 void FieldMouse::onRightPressed(int x, int y)
 {
     GameSession& session = game_.session();
+    notePressPosition(x, y);
     session.buttonState = afterPress(session.buttonState, MouseButton::Right);
     if (session.buttonState == 3 && view_.isClockRunning())
         game_.chordBlock(x, y, BlockMode::Press);

@@ -23,6 +23,7 @@ public:
 
 private:
     bool isCoveredCell(int column, int row) const;
+    void notePressPosition(int x, int y);
 
     Game& game_;
     GameView& view_;

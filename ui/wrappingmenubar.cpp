@@ -26,6 +26,8 @@ WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QWidget(parent), layout_(new
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
+WrappingMenuBar::~WrappingMenuBar() = default;
+
 void WrappingMenuBar::addMenu(QMenu* menu)
 {
     menus_.append(menu);
@@ -34,23 +36,30 @@ void WrappingMenuBar::addMenu(QMenu* menu)
     arrange(width());
 }
 
+// The size hint of a single menu bar holding these titles. One hidden bar,
+// made on first use, serves every measurement: laying out the menus
+// measures often, and each new menu bar loads the style's icons again.
+QSize WrappingMenuBar::titlesSizeHint(const QList<QMenu*>& menus) const
+{
+    if (!probe_)
+        probe_ = std::unique_ptr<QMenuBar>(newRow(nullptr));
+    for (QMenu* menu : menus)
+        probe_->addAction(menu->menuAction());
+    const QSize size = probe_->sizeHint();
+    for (QMenu* menu : menus)
+        probe_->removeAction(menu->menuAction());
+    return size;
+}
+
 // The width a single menu bar needs to show these titles in full.
 int WrappingMenuBar::titlesWidth(const QList<QMenu*>& menus) const
 {
-    QMenuBar probe;
-    probe.setNativeMenuBar(false);
-    for (QMenu* menu : menus)
-        probe.addAction(menu->menuAction());
-    return probe.sizeHint().width();
+    return titlesSizeHint(menus).width();
 }
 
 int WrappingMenuBar::rowHeight() const
 {
-    QMenuBar probe;
-    probe.setNativeMenuBar(false);
-    if (!menus_.isEmpty())
-        probe.addAction(menus_.first()->menuAction());
-    return probe.sizeHint().height();
+    return titlesSizeHint(menus_.mid(0, 1)).height();
 }
 
 // Fills each row with as many titles as fit, in order; a title too wide

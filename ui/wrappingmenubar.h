@@ -6,6 +6,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <memory>
+
 class QMenu;
 class QMenuBar;
 class QVBoxLayout;
@@ -15,6 +17,7 @@ class WrappingMenuBar : public QWidget {
 
 public:
     explicit WrappingMenuBar(QWidget* parent = nullptr);
+    ~WrappingMenuBar() override;
 
     void addMenu(QMenu* menu);
 
@@ -32,6 +35,7 @@ protected:
 
 private:
     QList<QList<QMenu*>> split(int width) const;
+    QSize titlesSizeHint(const QList<QMenu*>& menus) const;
     int titlesWidth(const QList<QMenu*>& menus) const;
     int rowHeight() const;
     QMenuBar* rowOf(QMenu* menu) const;
@@ -40,4 +44,5 @@ private:
     QList<QMenu*> menus_;
     QList<QMenuBar*> rows_;
     QList<QList<QMenu*>> arrangement_;
+    mutable std::unique_ptr<QMenuBar> probe_;
 };

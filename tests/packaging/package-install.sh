@@ -59,7 +59,7 @@ for path in "$program" "$page" /usr/share/applications/org.tolvy.Mines.desktop; 
 done
 
 echo "== starting the installed program on a virtual display"
-"$here/with-xvfb.sh" "$here/installed-program.sh" "$program" "$page"
+"$here/../xvfb-session.sh" "$here/installed-program.sh" "$program" "$page"
 
 echo "== purging $package"
 apt_get purge "$package" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get purge"; }

@@ -1,7 +1,7 @@
 // The real program on a dense screen: started with Qt's scale factor 2 on a
 // virtual X display, its window is twice as large, every picture pixel of a
 // new field is an exact 2 x 2 block, and a click hits the cell under the
-// pointer. Run through with-xvfb.sh; the test reads the screen itself.
+// pointer. Run through tests/xvfb-session.sh; the test reads the screen itself.
 #include "fieldlayout.h"
 #include "palette.h"
 #include "pictures.h"
@@ -147,7 +147,7 @@ QPoint TestDenseScreen::cellTopLeft(int column, int row) const
 void TestDenseScreen::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
-             "needs an X display of its own: run it through with-xvfb.sh");
+             "needs an X display of its own: run it through tests/xvfb-session.sh");
     QVERIFY(settings_.isValid());
     covered_ = blownUp(Pictures::tile(Tile::Covered));
     flag_ = blownUp(Pictures::tile(Tile::Flag));

@@ -46,6 +46,8 @@ private slots:
     void chord_data();
     void chord();
     void chordBlockFollowsMouse();
+    void pressWithoutMoveIsTakenBack_data();
+    void pressWithoutMoveIsTakenBack();
     void endedGameTakesNoClicks();
 };
 
@@ -335,6 +337,33 @@ void TestFieldMouse::chordBlockFollowsMouse()
     fixture.release(Qt::RightButton, WindowFixture::cellCentre(6, 6));
     QCOMPARE(fixture.cell(6, 6), Cell::Covered);
     QCOMPARE(fixture.cellImage(6, 6), tileImage(Tile::Covered));
+}
+
+// The pointer rests on the field when it appears, so the press comes with no
+// move before it: moving on must still take the pressed look back.
+void TestFieldMouse::pressWithoutMoveIsTakenBack_data()
+{
+    QTest::addColumn<bool>("chord");
+    QTest::newRow("left button") << false;
+    QTest::newRow("both buttons") << true;
+}
+
+void TestFieldMouse::pressWithoutMoveIsTakenBack()
+{
+    QFETCH(bool, chord);
+    WindowFixture fixture;
+    fixture.plant(quietField);
+    fixture.press(Qt::LeftButton, WindowFixture::cellCentre(3, 3));
+    if (chord)
+        fixture.press(Qt::RightButton, WindowFixture::cellCentre(3, 3));
+
+    fixture.move(WindowFixture::cellCentre(6, 6));
+    for (int column = 2; column <= 4; ++column) {
+        for (int row = 2; row <= 4; ++row) {
+            QCOMPARE(fixture.cell(column, row), Cell::Covered);
+            QCOMPARE(fixture.cellImage(column, row), tileImage(Tile::Covered));
+        }
+    }
 }
 
 void TestFieldMouse::endedGameTakesNoClicks()
