@@ -2,19 +2,14 @@
 // the game's size at its first-run level, with the same title and the same
 // three menus and items, and nothing else. It reports its first paint exactly
 // as the game does with TOLVY_BENCH_EXIT_AFTER_PAINT set (see ui/main.cpp).
+#include "firstpaintreport.h"
+
 #include <QApplication>
-#include <QEvent>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
-#include <cstdio>
-#include <ctime>
 #include <memory>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,72 +17,6 @@ namespace {
 // 20 pixels of margin across and 62 down (strip, edges), below the menus.
 constexpr int windowWidth = 16 * 16 + 20;
 constexpr int areaHeight = 16 * 16 + 62;
-
-class FirstPaintReport : public QObject {
-public:
-    explicit FirstPaintReport(QWidget* watched) { watched->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(this, &FirstPaintReport::report, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    static double nanoseconds(clockid_t clock)
-    {
-        timespec now{};
-        clock_gettime(clock, &now);
-        return double(now.tv_sec) * 1e9 + double(now.tv_nsec);
-    }
-
-    static double millisecondsSinceStart()
-    {
-        QFile stat(QStringLiteral("/proc/self/stat"));
-        if (!stat.open(QIODevice::ReadOnly))
-            return -1;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() < 20)
-            return -1;
-        const double startTicks = fields.at(19).toDouble();
-        return nanoseconds(CLOCK_BOOTTIME) / 1e6 - startTicks * 1000.0 / double(sysconf(_SC_CLK_TCK));
-    }
-
-    static long peakResidentKiB()
-    {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-        return -1;
-    }
-
-    // User and system time of all the process's threads so far.
-    static double processorMilliseconds()
-    {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-               + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    }
-
-    void report()
-    {
-        std::printf("first-paint monotonic-ns=%.0f since-start-ms=%.0f cpu-ms=%.2f vmhwm-kib=%ld\n",
-                    nanoseconds(CLOCK_MONOTONIC), millisecondsSinceStart(), processorMilliseconds(),
-                    peakResidentKiB());
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    }
-};
 
 void addMenus(QMainWindow& window)
 {
